@@ -159,6 +159,7 @@
 // Help engine commands.
 #define HELP_CONTEXT 0x0001
 #define HELP_QUIT 0x0002
+#define HELP_FINDER 0x000B
 
 // Resource types.
 #define RT_ICON MAKEINTRESOURCEA(3)
