@@ -34,6 +34,13 @@ template <class T> MessageEntry command(UINT id, void (T::*handler)()) {
             }};
 }
 
+// Any message, with its two parameters and its result.
+template <class T> MessageEntry message(UINT message, LRESULT (T::*handler)(WPARAM, LPARAM)) {
+    return {message, 0, 0, 0, [handler](CCmdTarget& target, WPARAM wParam, LPARAM lParam) {
+                return (static_cast<T&>(target).*handler)(wParam, lParam);
+            }};
+}
+
 template <class T> MessageEntry timer(void (T::*handler)(UINT_PTR)) {
     return {WM_TIMER, 0, 0, 0, [handler](CCmdTarget& target, WPARAM wParam, LPARAM) {
                 (static_cast<T&>(target).*handler)(wParam);

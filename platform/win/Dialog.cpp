@@ -236,6 +236,8 @@ BOOL WINAPI EndDialog(HWND hDlg, INT_PTR nResult) {
         EnableWindow(owner, TRUE);
     }
     ShowWindow(hDlg, SW_HIDE);
+    // The dialog's loop may be blocked waiting for input: a null message lets it see the end.
+    PostMessageA(hDlg, WM_NULL, 0, 0);
     return TRUE;
 }
 

@@ -1,5 +1,7 @@
 #include "tests/support/Harness.h"
 
+#include "platform/win/Icons.h"
+
 #include <gtest/gtest.h>
 
 #include <cstdio>
@@ -164,6 +166,30 @@ bool Harness::checked(HWND window) {
 
 bool Harness::enabled(HWND window) {
     return onWindowThread([window] { return IsWindowEnabled(window) != FALSE; });
+}
+
+std::vector<std::string> Harness::childTexts(HWND window) {
+    return onWindowThread([window] {
+        std::vector<std::string> texts;
+        for (HWND child = GetWindow(window, GW_CHILD); child != nullptr; child = GetWindow(child, GW_HWNDNEXT)) {
+            char text[1024];
+            GetWindowTextA(child, text, sizeof text);
+            texts.emplace_back(text);
+        }
+        return texts;
+    });
+}
+
+std::string Harness::iconShown(HWND window) {
+    return onWindowThread([window] {
+        for (HWND child = GetWindow(window, GW_CHILD); child != nullptr; child = GetWindow(child, GW_HWNDNEXT)) {
+            auto icon = reinterpret_cast<HICON>(SendMessageA(child, STM_GETICON, 0, 0));
+            if (const platform::Icon* shown = platform::findIcon(icon)) {
+                return shown->name;
+            }
+        }
+        return std::string();
+    });
 }
 
 } // namespace harness

@@ -19,6 +19,7 @@
 #include <string_view>
 #include <thread>
 #include <type_traits>
+#include <vector>
 
 namespace harness {
 
@@ -59,6 +60,10 @@ public:
     std::string text(HWND window);
     bool checked(HWND window);
     bool enabled(HWND window);
+    // The texts of a window's controls, in order.
+    std::vector<std::string> childTexts(HWND window);
+    // The name of the icon a window's icon control shows (see platform::Icon), or "".
+    std::string iconShown(HWND window);
 
     platform::HeadlessDisplay& display() { return display_; }
     DWORD windowThreadId() const { return threadId_; }

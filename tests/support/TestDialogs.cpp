@@ -59,10 +59,16 @@ INT_PTR CALLBACK recordingProcedure(HWND dialog, UINT message, WPARAM wParam, LP
     if (message == WM_COMMAND) {
         int id = LOWORD(wParam);
         recorder->commands.push_back({id, HIWORD(wParam)});
+        recorder->checkAtCommand.push_back(
+            lParam != 0 ? SendMessageA(reinterpret_cast<HWND>(lParam), BM_GETCHECK, 0, 0) : 0);
         if (id == IDOK || id == IDCANCEL) {
             EndDialog(dialog, id);
         }
         return TRUE;
+    }
+    if (message == WM_SYSCOMMAND) {
+        recorder->systemCommands.push_back(static_cast<UINT>(wParam));
+        return FALSE;
     }
     if (message == WM_HELP) {
         ++recorder->helpRequests;

@@ -37,6 +37,8 @@ struct Command {
 // IDCANCEL. Give the recorder as the dialog's init parameter.
 struct Recorder {
     std::vector<Command> commands;
+    std::vector<LRESULT> checkAtCommand; // the sending control's tick as its command arrived
+    std::vector<UINT> systemCommands; // WM_SYSCOMMAND values, before the default processing
     int helpRequests = 0;
     HWND dialog = nullptr;
 };
