@@ -104,7 +104,8 @@ int CWinApp::DoMessageBox(LPCSTR prompt, UINT type, UINT) {
 }
 
 const MessageMap* CWinApp::thisMessageMap() {
-    static const MessageMap map{CCmdTarget::thisMessageMap(), {route::command(afxHelpCommand, &CWinApp::OnHelp)}};
+    // An application takes the Help command only when its own table routes it to OnHelp.
+    static const MessageMap map{CCmdTarget::thisMessageMap(), {}};
     return &map;
 }
 

@@ -3,6 +3,7 @@
 // dialog resource 900, and records how it ended.
 
 #include "platform/afx/Afx.h"
+#include "platform/afx/FrameworkStrings.h"
 #include "tests/support/Harness.h"
 #include "tests/support/TestDialogs.h"
 
@@ -55,6 +56,12 @@ public:
     }
     TestDialog dialog;
     INT_PTR result = 0;
+
+    static const MessageMap* thisMessageMap() {
+        static const MessageMap map{CWinApp::thisMessageMap(), {route::command(afxHelpCommand, &CWinApp::OnHelp)}};
+        return &map;
+    }
+    const MessageMap* GetMessageMap() const override { return thisMessageMap(); }
 };
 
 // Registers the template as dialog resource 900.
