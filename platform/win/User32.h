@@ -35,6 +35,8 @@ LONG_PTR WINAPI SetWindowLongPtrA(HWND hWnd, int nIndex, LONG_PTR dwNewLong);
 LONG WINAPI GetWindowLongA(HWND hWnd, int nIndex);
 LONG WINAPI SetWindowLongA(HWND hWnd, int nIndex, LONG dwNewLong);
 HWND WINAPI GetParent(HWND hWnd);
+int WINAPI GetClassNameA(HWND hWnd, LPSTR lpClassName, int nMaxCount);
+BOOL WINAPI IsChild(HWND hWndParent, HWND hWnd);
 HWND WINAPI GetWindow(HWND hWnd, UINT uCmd);
 DWORD WINAPI GetWindowThreadProcessId(HWND hWnd, LPDWORD lpdwProcessId);
 BOOL WINAPI SetWindowTextA(HWND hWnd, LPCSTR lpString);

@@ -316,6 +316,20 @@ HWND WINAPI GetParent(HWND hWnd) {
     return (w->style & WS_POPUP) != 0 ? w->owner : nullptr;
 }
 
+int WINAPI GetClassNameA(HWND hWnd, LPSTR lpClassName, int nMaxCount) {
+    Window* w = windowFor(hWnd);
+    if (w == nullptr || lpClassName == nullptr || nMaxCount <= 0) {
+        return 0;
+    }
+    const std::string& name = w->windowClass->name;
+    int n = std::min<int>(static_cast<int>(name.size()), nMaxCount - 1);
+    std::memcpy(lpClassName, name.data(), static_cast<size_t>(n));
+    lpClassName[n] = '\0';
+    return n;
+}
+
+BOOL WINAPI IsChild(HWND hWndParent, HWND hWnd) { return isDescendant(hWndParent, hWnd) ? TRUE : FALSE; }
+
 HWND WINAPI GetWindow(HWND hWnd, UINT uCmd) {
     Window* w = windowFor(hWnd);
     if (w == nullptr) {
