@@ -1,10 +1,12 @@
 #include "platform/win/Icons.h"
 
 #include "platform/win/Constants.h"
+#include "platform/win/HandleTable.h"
 #include "platform/win/LastError.h"
 #include "platform/win/User32.h"
 
 #include <cmath>
+#include <functional>
 #include <map>
 #include <memory>
 #include <mutex>
@@ -14,15 +16,19 @@ namespace {
 
 enum Colour : std::uint8_t { black = 0, darkBlue = 4, silver = 7, red = 9, yellow = 11, blue = 12, white = 15 };
 
-struct IconTable {
+HandleTable<HICON, Icon>& table() {
+    static HandleTable<HICON, Icon> instance(0x30000);
+    return instance;
+}
+
+// Loading an icon twice gives the same handle, as the system shares the icons it loads.
+struct SharedIcons {
     std::mutex mutex;
     std::map<std::string, HICON> byName;
-    std::map<HICON, std::unique_ptr<Icon>> icons;
-    std::uintptr_t nextValue = 0x30000;
 };
 
-IconTable& table() {
-    static IconTable instance;
+SharedIcons& shared() {
+    static SharedIcons instance;
     return instance;
 }
 
@@ -70,26 +76,19 @@ std::string systemIconName(WORD id) {
 }
 
 HICON share(const std::string& name, const std::function<IconImage()>& draw) {
-    auto& t = table();
-    std::lock_guard lock(t.mutex);
-    if (auto it = t.byName.find(name); it != t.byName.end()) {
+    auto& icons = shared();
+    std::lock_guard lock(icons.mutex);
+    if (auto it = icons.byName.find(name); it != icons.byName.end()) {
         return it->second;
     }
-    HICON handle = reinterpret_cast<HICON>(t.nextValue);
-    t.nextValue += 4;
-    t.icons.emplace(handle, std::make_unique<Icon>(Icon{draw(), name}));
-    t.byName.emplace(name, handle);
+    HICON handle = table().add(std::make_shared<Icon>(Icon{draw(), name}));
+    icons.byName.emplace(name, handle);
     return handle;
 }
 
 } // namespace
 
-const Icon* findIcon(HICON handle) {
-    auto& t = table();
-    std::lock_guard lock(t.mutex);
-    auto it = t.icons.find(handle);
-    return it == t.icons.end() ? nullptr : it->second.get();
-}
+const Icon* findIcon(HICON handle) { return table().find(handle).get(); }
 
 } // namespace platform
 

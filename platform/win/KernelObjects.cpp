@@ -1,22 +1,16 @@
 #include "platform/win/KernelObjects.h"
 
+#include "platform/win/HandleTable.h"
 #include "platform/win/ThreadQueue.h"
 
 #include <condition_variable>
 #include <mutex>
-#include <unordered_map>
 
 namespace platform {
 namespace {
 
-struct HandleTable {
-    std::mutex mutex;
-    std::unordered_map<HANDLE, std::shared_ptr<KernelObject>> objects;
-    std::uintptr_t nextValue = 0x1000;
-};
-
-HandleTable& table() {
-    static HandleTable instance;
+HandleTable<HANDLE, KernelObject>& table() {
+    static HandleTable<HANDLE, KernelObject> instance(0x1000);
     return instance;
 }
 
@@ -39,28 +33,11 @@ void ThreadObject::finish(DWORD exitCode) {
     signal();
 }
 
-HANDLE addHandle(std::shared_ptr<KernelObject> object) {
-    auto& t = table();
-    std::lock_guard lock(t.mutex);
-    // Values are never reused, so a closed handle stays invalid instead of naming a new object.
-    HANDLE handle = reinterpret_cast<HANDLE>(t.nextValue);
-    t.nextValue += 4;
-    t.objects.emplace(handle, std::move(object));
-    return handle;
-}
+HANDLE addHandle(std::shared_ptr<KernelObject> object) { return table().add(std::move(object)); }
 
-std::shared_ptr<KernelObject> findHandle(HANDLE handle) {
-    auto& t = table();
-    std::lock_guard lock(t.mutex);
-    auto it = t.objects.find(handle);
-    return it == t.objects.end() ? nullptr : it->second;
-}
+std::shared_ptr<KernelObject> findHandle(HANDLE handle) { return table().find(handle); }
 
-bool closeHandle(HANDLE handle) {
-    auto& t = table();
-    std::lock_guard lock(t.mutex);
-    return t.objects.erase(handle) == 1;
-}
+bool closeHandle(HANDLE handle) { return table().remove(handle); }
 
 bool waitForObject(const KernelObject& object, std::optional<std::chrono::milliseconds> timeout) {
     std::unique_lock lock(signalMutex);

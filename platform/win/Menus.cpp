@@ -5,6 +5,7 @@
 #include "platform/win/Activation.h"
 #include "platform/win/Constants.h"
 #include "platform/win/Controls.h"
+#include "platform/win/HandleTable.h"
 #include "platform/win/LastError.h"
 #include "platform/win/Messages.h"
 #include "platform/win/Styles.h"
@@ -14,9 +15,6 @@
 #include <algorithm>
 #include <cctype>
 #include <cstring>
-#include <map>
-#include <memory>
-#include <mutex>
 
 namespace platform {
 namespace {
@@ -25,27 +23,14 @@ constexpr int itemHeight = 19;
 constexpr int separatorHeight = 9;
 constexpr int frame = 3;
 
-struct MenuTable {
-    std::mutex mutex;
-    std::map<HMENU, std::unique_ptr<Menu>> menus;
-    std::uintptr_t nextValue = 0x50000;
-};
-
-MenuTable& table() {
-    static MenuTable instance;
+HandleTable<HMENU, Menu>& table() {
+    static HandleTable<HMENU, Menu> instance(0x50000);
     return instance;
 }
 
 thread_local HWND openMenu = nullptr;
 
-HMENU newMenu(std::vector<MenuItem> items) {
-    auto& t = table();
-    std::lock_guard lock(t.mutex);
-    HMENU handle = reinterpret_cast<HMENU>(t.nextValue);
-    t.nextValue += 4;
-    t.menus.emplace(handle, std::make_unique<Menu>(Menu{std::move(items)}));
-    return handle;
-}
+HMENU newMenu(std::vector<MenuItem> items) { return table().add(std::make_shared<Menu>(Menu{std::move(items)})); }
 
 // The letter after '&' in an item's text, which chooses it from the keyboard.
 char mnemonicOf(const std::string& text) {
@@ -94,12 +79,7 @@ bool isMouseButtonMessage(UINT message) {
 
 } // namespace
 
-Menu* findMenu(HMENU handle) {
-    auto& t = table();
-    std::lock_guard lock(t.mutex);
-    auto it = t.menus.find(handle);
-    return it == t.menus.end() ? nullptr : it->second.get();
-}
+Menu* findMenu(HMENU handle) { return table().find(handle).get(); }
 
 HWND openMenuWindow() { return openMenu; }
 

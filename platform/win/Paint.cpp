@@ -2,36 +2,31 @@
 
 #include "platform/win/Activation.h"
 #include "platform/win/Constants.h"
+#include "platform/win/HandleTable.h"
 #include "platform/win/Icons.h"
 #include "platform/win/LastError.h"
 #include "platform/win/Messages.h"
 #include "platform/win/User32.h"
 #include "platform/win/Window.h"
 
-#include <map>
-#include <mutex>
 
 using namespace platform;
 
 namespace {
 
 // A device context stands for the window it paints; it lives from BeginPaint to EndPaint.
-struct Contexts {
-    std::mutex mutex;
-    std::map<HDC, HWND> windows;
-    std::uintptr_t nextValue = 0x40000;
+struct PaintContext {
+    HWND window;
 };
 
-Contexts& contexts() {
-    static Contexts instance;
+HandleTable<HDC, PaintContext>& contexts() {
+    static HandleTable<HDC, PaintContext> instance(0x40000);
     return instance;
 }
 
 HWND windowOfContext(HDC dc) {
-    auto& c = contexts();
-    std::lock_guard lock(c.mutex);
-    auto it = c.windows.find(dc);
-    return it == c.windows.end() ? nullptr : it->second;
+    auto context = contexts().find(dc);
+    return context ? context->window : nullptr;
 }
 
 } // namespace
@@ -41,14 +36,7 @@ HDC WINAPI BeginPaint(HWND hWnd, LPPAINTSTRUCT lpPaint) {
     if (w == nullptr || lpPaint == nullptr) {
         return nullptr;
     }
-    HDC dc;
-    {
-        auto& c = contexts();
-        std::lock_guard lock(c.mutex);
-        dc = reinterpret_cast<HDC>(c.nextValue);
-        c.nextValue += 4;
-        c.windows.emplace(dc, hWnd);
-    }
+    HDC dc = contexts().add(std::make_shared<PaintContext>(PaintContext{hWnd}));
     w->queue->validate(hWnd);
     w->drawnIcons.clear();
     *lpPaint = PAINTSTRUCT{};
@@ -62,9 +50,7 @@ BOOL WINAPI EndPaint(HWND hWnd, const PAINTSTRUCT* lpPaint) {
     if (lpPaint == nullptr || windowOfContext(lpPaint->hdc) != hWnd) {
         return FALSE;
     }
-    auto& c = contexts();
-    std::lock_guard lock(c.mutex);
-    c.windows.erase(lpPaint->hdc);
+    contexts().remove(lpPaint->hdc);
     return TRUE;
 }
 

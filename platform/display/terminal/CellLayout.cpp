@@ -10,10 +10,12 @@
 namespace platform::terminal {
 namespace {
 
-// Dialog units to a cell at the dialog's natural size: an average character is four units wide
-// and eight high.
+// Dialog units to a cell at the dialog's natural size: an average character is four units wide,
+// and a row holds one line of controls, which dialogs space about twelve units apart. A line
+// of text is eight units high.
 constexpr int unitsPerColumn = 4;
-constexpr int unitsPerRow = 8;
+constexpr int unitsPerRow = 12;
+constexpr int unitsPerTextLine = 8;
 // Left edges this close together are drawn in one column, where the room allows.
 constexpr int alignUnits = 2;
 // Text lines whose middles lie this close together share a row.
@@ -283,6 +285,8 @@ void spreadIntoFreeCells(const std::vector<LayoutControl>& controls, double colu
         } else if (c.kind == ControlKind::PushButton || c.kind == ControlKind::DefaultPushButton) {
             // A button keeps the width its template gives it, as far as that is free.
             wanted = static_cast<int>(std::lround((c.units.right - c.units.left) * columnsPerUnit));
+            // The caption stands in the middle only when the blanks split evenly.
+            wanted -= std::max(wanted - r.width, 0) % 2;
         }
         int grown = occupancy.widthUpTo(r, wanted);
         occupancy.take({r.right(), r.row, grown - r.width, r.height});
@@ -313,7 +317,7 @@ int contentWidth(const LayoutControl& control) {
 int contentHeight(const LayoutControl& control) {
     switch (control.kind) {
     case ControlKind::Text:
-        return std::max<int>(1, (control.units.bottom - control.units.top + unitsPerRow / 2) / unitsPerRow);
+        return std::max<int>(1, (control.units.bottom - control.units.top + unitsPerTextLine / 2) / unitsPerTextLine);
     case ControlKind::Icon: return iconHeight;
     default: return 1;
     }
@@ -339,13 +343,16 @@ DialogLayout layOutDialog(SIZE clientUnits, const std::vector<LayoutControl>& co
         if (isGroupBox(c)) {
             int right = columnAt[static_cast<size_t>(columns.lineOf(c.units.right))];
             r.width = right - r.col + 1;
-            bands.push_back({c.units.top + unitsPerRow / 2.0, r.col, right + 1, 1, i});
+            bands.push_back({c.units.top + unitsPerTextLine / 2.0, r.col, right + 1, 1, i});
             bands.push_back({static_cast<double>(c.units.bottom), r.col, right + 1, 1, i, true});
             continue;
         }
         r.width = contentWidth(c);
         r.height = contentHeight(c);
-        double middle = r.height == 1 ? (c.units.top + c.units.bottom) / 2.0 : c.units.top + unitsPerRow / 2.0;
+        // A text of several lines is placed by its first line; an icon's picture shows mostly on
+        // its first row, which goes where the icon's middle is.
+        bool byFirstLine = r.height > 1 && c.kind != ControlKind::Icon;
+        double middle = byFirstLine ? c.units.top + unitsPerTextLine / 2.0 : (c.units.top + c.units.bottom) / 2.0;
         bands.push_back({middle, r.col, r.right(), r.height, i});
     }
 

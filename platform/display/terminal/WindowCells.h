@@ -4,6 +4,7 @@
 // A layout is made once for a window and a terminal size, so that texts which change later
 // (read-out fields) never move the controls about.
 
+#include "platform/display/terminal/CaptionText.h"
 #include "platform/display/terminal/CellLayout.h"
 #include "platform/win/Window.h"
 
