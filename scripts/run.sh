@@ -4,4 +4,4 @@ set -euo pipefail
 source "$(dirname "${BASH_SOURCE[0]}")/common.sh"
 ensure_packages "${SKARVEL_PACKAGES[@]}"
 build_preset default
-echo "skarvel: everything is built; the panel cannot be shown yet (no display is available for it)." >&2
+exec "$SKARVEL_ROOT/build/default/skarvel"

@@ -62,6 +62,7 @@ struct Window {
     template <class State> State& as() { return std::get<State>(state); }
     template <class State> const State& as() const { return std::get<State>(state); }
     template <class State> State* stateIf() { return std::get_if<State>(&state); }
+    template <class State> const State* stateIf() const { return std::get_if<State>(&state); }
 };
 
 // The window behind a handle, or nullptr (with ERROR_INVALID_WINDOW_HANDLE recorded) when the

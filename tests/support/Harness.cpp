@@ -39,11 +39,14 @@ void Harness::start(std::function<int()> main) {
         platform::setDisplay(&display_);
         ready.set_value(platform::ThreadQueue::currentShared());
         int result = main();
+        {
+            std::lock_guard lock(mutex_);
+            result_ = result;
+            ended_ = true;
+            changed_.notify_all();
+        }
+        // Only once the end is recorded may a wait for idleness return because of it.
         display_.windowThreadEnded();
-        std::lock_guard lock(mutex_);
-        result_ = result;
-        ended_ = true;
-        changed_.notify_all();
     });
     queue_ = queue.get();
     threadId_ = queue_->threadId();

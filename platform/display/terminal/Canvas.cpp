@@ -66,16 +66,6 @@ void Canvas::frame(const CellRect& area, Role role) {
     put(area.right() - 1, area.bottom() - 1, line::bottomRight, role);
 }
 
-void Canvas::setRole(const CellRect& area, Role role) {
-    for (int row = area.row; row < area.bottom(); ++row) {
-        for (int col = area.col; col < area.right(); ++col) {
-            if (inside(col, row)) {
-                cells_[static_cast<size_t>(row * width_ + col)].role = role;
-            }
-        }
-    }
-}
-
 const Cell& Canvas::at(int col, int row) const {
     static const Cell outside;
     return inside(col, row) ? cells_[static_cast<size_t>(row * width_ + col)] : outside;

@@ -12,22 +12,22 @@
 namespace platform::terminal {
 
 enum class Role : std::uint8_t {
-    Desktop,        // no window here
-    Window,         // a window's face, its frame and its text
-    TitleActive,    // the title bar of the active window
-    TitleInactive,  // the title bar of any other window
-    Disabled,       // a control that takes no input
-    Focus,          // the part of the focused control that shows the focus
-    DefaultButton,  // the default push button's face
-    Pushed,         // a button held down
-    Field,          // the inside of an edit box
-    Selection,      // selected text in an edit box
-    Menu,           // an open menu
-    MenuSelected,   // its selected item
-    TaskBar,        // the bottom line
-    TaskButton,     // a window's button on it
+    Desktop,       // no window here
+    Window,        // a window's face, its frame and its text
+    TitleActive,   // the title bar of the active window
+    TitleInactive, // the title bar of any other window
+    Disabled,      // a control that takes no input
+    Focus,         // the part of the focused control that shows the focus
+    DefaultButton, // the default push button's face
+    Pushed,        // a button held down
+    Field,         // the inside of an edit box
+    Selection,     // selected text in an edit box
+    Menu,          // an open menu
+    MenuSelected,  // its selected item
+    TaskBar,       // the bottom line
+    TaskButton,    // a window's button on it
     TaskButtonActive,
-    Notice,         // the line that asks for a larger terminal
+    Notice, // the line that asks for a larger terminal
 };
 
 // Box-drawing characters; the terminal shows them with its line-drawing set.
@@ -61,7 +61,6 @@ public:
     void write(int col, int row, std::string_view text, Role role, int limit = -1);
     void fill(const CellRect& area, Role role, char32_t ch = U' ');
     void frame(const CellRect& area, Role role);
-    void setRole(const CellRect& area, Role role);
 
     const Cell& at(int col, int row) const;
     // A row as text (UTF-8), for tests and for the terminal-less checks.
@@ -69,7 +68,9 @@ public:
     std::vector<std::string> lines() const;
 
 private:
-    bool inside(int col, int row) const { return col >= 0 && col < width_ && row >= 0 && row < height_; }
+    bool inside(int col, int row) const {
+        return col >= 0 && col < width_ && row >= 0 && row < height_;
+    }
 
     int width_;
     int height_;

@@ -1,10 +1,11 @@
 #pragma once
 // Lays a dialog out in character cells from its template's dialog units. Both axes are elastic
-// grids (ElasticAxis): controls keep the order and the alignment that their template gives
-// them, are pushed apart where their captions need more room than the units leave, group boxes
-// keep enclosing what they enclose, and no two controls share a cell. The client area takes
-// the dialog's natural size (four units to a column, eight to a row) when the room allows, and
-// is squeezed towards the tightest arrangement when it does not.
+// grids (ColumnGrid, RowGrid): controls keep the order and the alignment that their template
+// gives them, are pushed apart where their captions need more room than the units leave, group
+// boxes keep enclosing what they enclose, and no two controls share a cell; static text then
+// takes the free cells to its right (FreeCells). The client area takes the dialog's natural
+// size (four units to a column, twelve to a row of controls) when the room allows, and is
+// squeezed towards the tightest arrangement when it does not.
 
 #include "platform/display/terminal/CellRect.h"
 #include "platform/display/terminal/ControlLook.h"

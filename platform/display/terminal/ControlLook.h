@@ -1,8 +1,7 @@
 #pragma once
-// How each kind of control is drawn with characters, as far as its size depends on it. The
+// How each kind of control is drawn with characters, as far as its size depends on it: the
 // layout reserves exactly what the painter draws.
 
-#include <string>
 #include <string_view>
 
 namespace platform::terminal {
@@ -12,12 +11,19 @@ enum class ControlKind {
     DefaultPushButton, // "[< Caption >]"
     RadioButton,       // "(*) Caption"
     CheckBox,          // "[X] Caption"
-    GroupBox,          // a frame with the caption in its top line
+    GroupBox,          // a frame with " Caption " in its top line
     Text,              // static text
     Icon,              // a small character picture
     Edit,              // "[text      ]"
     Other,             // any other window: its text
 };
+
+// The brackets at the ends of a push button; a blank stands between each and the caption.
+std::string_view buttonLeftEnd(ControlKind kind);
+std::string_view buttonRightEnd(ControlKind kind);
+// The tick box before a radio button's or check box's caption, for a BST_ check state; a
+// blank follows it.
+std::string_view tickBox(ControlKind kind, int check);
 
 // Cells that the decoration around a caption takes.
 int decorationWidth(ControlKind kind);

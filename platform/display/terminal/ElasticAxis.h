@@ -12,8 +12,6 @@ class ElasticAxis {
 public:
     explicit ElasticAxis(int lineCount);
 
-    int lineCount() const { return static_cast<int>(lowest_.size()); }
-
     // Line `to` must lie at least `cells` after line `from`; `from` comes before `to`.
     void keepApart(int from, int to, int cells);
     // No line may lie before `cell`.

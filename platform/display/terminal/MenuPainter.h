@@ -12,6 +12,7 @@ namespace platform::terminal {
 SIZE menuSize(const Menu& menu);
 
 // `anchor` is the top left cell of the owner's client area.
-void paintMenu(Canvas& canvas, HitMap& hits, HWND menuWindow, POINT anchor, int columns, int workRows);
+void paintMenu(Canvas& canvas, HitMap& hits, HWND menuWindow, POINT anchor, int columns,
+               int workRows);
 
 } // namespace platform::terminal

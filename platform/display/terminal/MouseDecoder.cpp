@@ -47,7 +47,8 @@ std::optional<MouseEvent> decodeSgrMouse(std::string_view parameters, char final
     return MouseEvent{final == 'M', col - 1, row - 1};
 }
 
-std::optional<MouseEvent> decodeX10Mouse(unsigned char button, unsigned char col, unsigned char row) {
+std::optional<MouseEvent> decodeX10Mouse(unsigned char button, unsigned char col,
+                                         unsigned char row) {
     int code = button - x10Offset;
     if (code < 0 || (code & motionBit) != 0 || col <= x10Offset || row <= x10Offset) {
         return std::nullopt;

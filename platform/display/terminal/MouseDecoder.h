@@ -13,6 +13,7 @@ namespace platform::terminal {
 // `parameters` is what stands between "ESC [ <" and the final 'M' or 'm'.
 std::optional<MouseEvent> decodeSgrMouse(std::string_view parameters, char final);
 // The three bytes after "ESC [ M".
-std::optional<MouseEvent> decodeX10Mouse(unsigned char button, unsigned char col, unsigned char row);
+std::optional<MouseEvent> decodeX10Mouse(unsigned char button, unsigned char col,
+                                         unsigned char row);
 
 } // namespace platform::terminal

@@ -3,11 +3,6 @@
 #include <algorithm>
 
 namespace platform::terminal {
-namespace {
-
-LONG floorDivide(LONG a, LONG b) { return a >= 0 ? a / b : -((-a + b - 1) / b); }
-
-} // namespace
 
 ScreenMetrics metricsFor(int columns, int rows) {
     ScreenMetrics metrics;
@@ -18,12 +13,8 @@ ScreenMetrics metricsFor(int columns, int rows) {
     return metrics;
 }
 
-POINT cellOf(POINT pixel) {
-    return {floorDivide(pixel.x, pixelsPerColumn), floorDivide(pixel.y, pixelsPerRow)};
-}
-
-POINT middleOf(int col, int row) {
-    return {col * pixelsPerColumn + pixelsPerColumn / 2, row * pixelsPerRow + pixelsPerRow / 2};
+POINT middleOf(const RECT& pixels) {
+    return {(pixels.left + pixels.right) / 2, (pixels.top + pixels.bottom) / 2};
 }
 
 } // namespace platform::terminal

@@ -13,8 +13,7 @@ inline constexpr int pixelsPerRow = 19;
 
 ScreenMetrics metricsFor(int columns, int rows);
 
-// The cell that holds a pixel point, and the middle pixel of a cell.
-POINT cellOf(POINT pixel);
-POINT middleOf(int col, int row);
+// The middle of a rectangle of pixels, where a click on what it shows is made.
+POINT middleOf(const RECT& pixels);
 
 } // namespace platform::terminal

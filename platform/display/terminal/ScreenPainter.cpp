@@ -2,6 +2,7 @@
 
 #include "platform/display/terminal/MenuPainter.h"
 #include "platform/display/terminal/TaskBarPainter.h"
+#include "platform/display/terminal/ThreadWindows.h"
 #include "platform/display/terminal/WindowPainter.h"
 #include "platform/win/Menus.h"
 #include "platform/win/Styles.h"
@@ -12,17 +13,20 @@
 namespace platform::terminal {
 namespace {
 
-bool isMenu(const Window& w) { return w.windowClass->name == "#32768"; }
+bool isMenu(const Window& w) {
+    return w.windowClass->name == "#32768";
+}
 
 bool shown(const Window* w) {
-    return w != nullptr && !w->destroying && (w->style & WS_VISIBLE) != 0 && (w->style & WS_MINIMIZE) == 0 &&
-           !isMenu(*w);
+    return w != nullptr && !w->destroying && (w->style & WS_VISIBLE) != 0 &&
+           (w->style & WS_MINIMIZE) == 0 && !isMenu(*w);
 }
 
 std::string sizeNotice(const std::string& program, SIZE needed, int columns, int rows) {
     std::string wanted = std::to_string(needed.cx) + "x" + std::to_string(needed.cy);
     std::string have = std::to_string(columns) + "x" + std::to_string(rows);
-    std::string notice = program + " needs a terminal of at least " + wanted + "; this one is " + have + ".";
+    std::string notice =
+        program + " needs a terminal of at least " + wanted + "; this one is " + have + ".";
     if (static_cast<int>(notice.size()) > columns) {
         notice = "Needs " + wanted + "; is " + have + ".";
     }
@@ -37,7 +41,7 @@ Picture ScreenPainter::paint(int columns, int rows) {
     Picture picture{Canvas(columns, rows), HitMap(columns, rows), std::nullopt, false};
     int workRows = rows - 1;
     SIZE room = clientRoom(columns, rows);
-    std::vector<HWND> stack = topLevelWindows();
+    std::vector<HWND> stack = threadTopLevelWindows();
     layouts_.keepOnly(stack);
 
     std::vector<std::pair<const Window*, const WindowCells*>> windows;
@@ -54,16 +58,19 @@ Picture ScreenPainter::paint(int columns, int rows) {
         picture.tooSmall = picture.tooSmall || !cells.layout.fits;
     }
     if (picture.tooSmall) {
-        picture.canvas.write(0, 0, sizeNotice(program_, needed, columns, rows), Role::Notice, columns);
+        picture.canvas.write(0, 0, sizeNotice(program_, needed, columns, rows), Role::Notice,
+                             columns);
         return picture;
     }
 
-    std::map<HWND, CellRect> clients;
+    std::map<HWND, Placement> placed;
     for (auto [window, cells] : windows) {
-        CellRect outer = placeWindow(*window, cells->layout.client, columns, workRows);
+        auto owner = placed.find(window->owner);
+        CellRect outer = placeWindow(*window, cells->layout.client, columns, workRows,
+                                     owner != placed.end() ? &owner->second : nullptr);
         std::optional<POINT> cursor;
         paintWindow(picture.canvas, picture.hits, *window, outer, *cells, cursor);
-        clients[window->handle] = clientOf(outer);
+        placed[window->handle] = {outer, windowOnScreen(*window)};
         // A window drawn over the focused edit box hides its caret.
         if (cursor) {
             picture.cursor = cursor;
@@ -73,8 +80,9 @@ Picture ScreenPainter::paint(int columns, int rows) {
     }
     if (HWND menu = openMenuWindow()) {
         const Window* w = findWindow(menu);
-        auto owner = w != nullptr ? clients.find(w->as<MenuState>().owner) : clients.end();
-        POINT anchor = owner != clients.end() ? POINT{owner->second.col, owner->second.row} : POINT{0, 0};
+        auto owner = w != nullptr ? placed.find(w->as<MenuState>().owner) : placed.end();
+        CellRect client = owner != placed.end() ? clientOf(owner->second.outer) : CellRect{};
+        POINT anchor{client.col, client.row};
         paintMenu(picture.canvas, picture.hits, menu, anchor, columns, workRows);
         picture.cursor.reset();
     }

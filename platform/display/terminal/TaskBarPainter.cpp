@@ -24,6 +24,16 @@ char symbolOf(const Window& window) {
     return picture ? picture->symbol : '=';
 }
 
+// The window whose button stands for the active window: the active window itself, or the window
+// at the end of its chain of owners (a message box's button is its owner's).
+HWND buttonOfActive() {
+    const Window* w = findWindow(ThreadQueue::current().windows.active);
+    while (w != nullptr && w->owner != nullptr) {
+        w = findWindow(w->owner);
+    }
+    return w != nullptr ? w->handle : nullptr;
+}
+
 } // namespace
 
 std::vector<HWND> taskBarWindows(const std::vector<HWND>& topLevel) {
@@ -49,11 +59,12 @@ void paintTaskBar(Canvas& canvas, HitMap& hits, const std::vector<HWND>& windows
     }
     int share = canvas.width() / static_cast<int>(windows.size()) - 1;
     int col = 0;
-    HWND active = ThreadQueue::current().windows.active;
+    HWND active = buttonOfActive();
     for (HWND handle : windows) {
         const Window* w = findWindow(handle);
         std::string label = std::string(1, symbolOf(*w)) + " " + w->text;
-        int width = std::clamp<int>(static_cast<int>(label.size()) + 2, narrowest, std::max(std::min(share, widest), 4));
+        int width = std::clamp<int>(static_cast<int>(label.size()) + 2, narrowest,
+                                    std::max(std::min(share, widest), 4));
         if (col + width > canvas.width()) {
             break;
         }

@@ -12,8 +12,8 @@ struct KeyEvent {
     UINT key = 0;
     Modifiers modifiers;
     bool operator==(const KeyEvent& o) const {
-        return key == o.key && modifiers.shift == o.modifiers.shift && modifiers.control == o.modifiers.control &&
-               modifiers.alt == o.modifiers.alt;
+        return key == o.key && modifiers.shift == o.modifiers.shift &&
+               modifiers.control == o.modifiers.control && modifiers.alt == o.modifiers.alt;
     }
 };
 
@@ -21,7 +21,9 @@ struct KeyEvent {
 struct CharEvent {
     unsigned char ch = 0;
     Modifiers modifiers;
-    bool operator==(const CharEvent& o) const { return ch == o.ch && modifiers.alt == o.modifiers.alt; }
+    bool operator==(const CharEvent& o) const {
+        return ch == o.ch && modifiers.alt == o.modifiers.alt;
+    }
 };
 
 // The left mouse button went down or up over a cell (counted from 0).

@@ -40,7 +40,8 @@ LayoutControl layoutControlOf(const Window& control, SIZE base) {
     c.changing = c.kind == ControlKind::Text && control.id != noId && control.id != -1;
     if (c.kind == ControlKind::Edit) {
         // As many characters as the edit control itself counts as visible.
-        c.visibleCharacters = std::max<int>(1, (clientRect(control).right - 4) / std::max<LONG>(base.cx, 1));
+        c.visibleCharacters =
+            std::max<int>(1, (clientRect(control).right - 4) / std::max<LONG>(base.cx, 1));
     }
     return c;
 }
@@ -52,12 +53,17 @@ ControlKind kindOf(const Window& control) {
     if (name == "Button") {
         switch (control.style & BS_TYPEMASK) {
         case BS_PUSHBUTTON:
-        case BS_USERBUTTON: return ControlKind::PushButton;
-        case BS_DEFPUSHBUTTON: return ControlKind::DefaultPushButton;
+        case BS_USERBUTTON:
+            return ControlKind::PushButton;
+        case BS_DEFPUSHBUTTON:
+            return ControlKind::DefaultPushButton;
         case BS_RADIOBUTTON:
-        case BS_AUTORADIOBUTTON: return ControlKind::RadioButton;
-        case BS_GROUPBOX: return ControlKind::GroupBox;
-        default: return ControlKind::CheckBox;
+        case BS_AUTORADIOBUTTON:
+            return ControlKind::RadioButton;
+        case BS_GROUPBOX:
+            return ControlKind::GroupBox;
+        default:
+            return ControlKind::CheckBox;
         }
     }
     if (name == "Static") {
@@ -78,7 +84,9 @@ Caption captionOf(const Window& control) {
     return parseMnemonic(control.text);
 }
 
-SIZE clientRoom(int columns, int rows) { return {std::max(columns - 2, 0), std::max(rows - 3, 0)}; }
+SIZE clientRoom(int columns, int rows) {
+    return {std::max(columns - 2, 0), std::max(rows - 3, 0)};
+}
 
 const WindowCells& LayoutCache::cellsOf(const Window& window, SIZE room) {
     auto it = entries_.find(window.handle);

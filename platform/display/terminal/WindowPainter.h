@@ -10,10 +10,18 @@
 
 namespace platform::terminal {
 
+// Where a window stands: its outer rectangle of cells, and the pixels it stands for.
+struct Placement {
+    CellRect outer;
+    RECT pixels;
+};
+
 // The window's outer rectangle on a terminal of `columns` by `workRows` (the rows above the
-// task bar): centred where the platform centred the window's pixels, and moved inside the
-// terminal when it would stick out.
-CellRect placeWindow(const Window& window, SIZE client, int columns, int workRows);
+// task bar), moved inside the terminal when it would stick out. Its middle goes where the
+// middle of its pixels is; for a window with an owner on the screen, it keeps the same offset
+// from its owner's middle, so that a box centred over its owner is drawn centred over it.
+CellRect placeWindow(const Window& window, SIZE client, int columns, int workRows,
+                     const Placement* owner = nullptr);
 CellRect clientOf(const CellRect& outer);
 
 void paintWindow(Canvas& canvas, HitMap& hits, const Window& window, const CellRect& outer,
