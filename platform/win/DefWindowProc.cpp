@@ -15,6 +15,9 @@ using namespace platform;
 
 namespace {
 
+// The window whose close box the left button went down on, until it comes up.
+thread_local HWND closeBoxPressedIn = nullptr;
+
 void systemCommand(HWND window, UINT command, LPARAM lParam) {
     switch (command) {
     case SC_CLOSE: SendMessageA(window, WM_CLOSE, 0, 0); break;
@@ -112,11 +115,18 @@ LRESULT WINAPI DefWindowProcA(HWND hWnd, UINT Msg, WPARAM wParam, LPARAM lParam)
         return nonClientHit(*w, at);
     }
     case WM_NCLBUTTONDOWN:
-        if (wParam == HTCLOSE) {
-            SendMessageA(hWnd, WM_SYSCOMMAND, SC_CLOSE, lParam);
-        } else if (wParam == HTSYSMENU) {
+        // The close box acts when the button comes up on it again; the system menu opens at once.
+        closeBoxPressedIn = wParam == HTCLOSE ? hWnd : nullptr;
+        if (wParam == HTSYSMENU) {
             SendMessageA(hWnd, WM_SYSCOMMAND, SC_MOUSEMENU + HTSYSMENU, lParam);
         }
+        return 0;
+    case WM_NCLBUTTONUP:
+        if (wParam == HTCLOSE && closeBoxPressedIn == hWnd) {
+            closeBoxPressedIn = nullptr;
+            SendMessageA(hWnd, WM_SYSCOMMAND, SC_CLOSE, lParam);
+        }
+        closeBoxPressedIn = nullptr;
         return 0;
     case WM_HELP:
         // Help asked for in a control is a question for the window that holds it.

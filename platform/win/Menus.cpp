@@ -165,11 +165,20 @@ UINT_PTR trackSystemMenu(HWND window) {
                 }
             }
         } else if (msg.message == WM_LBUTTONDOWN || msg.message == WM_NCLBUTTONDOWN) {
+            // A press outside the menu closes it; a press on an item marks it, and the item is
+            // chosen when the button comes up on it.
             int index = itemAt(popup, msg.pt);
-            if (index >= 0 && menu->items[static_cast<size_t>(index)].separator()) {
-                continue; // a click on a separator keeps the menu open
+            if (index < 0) {
+                open = false;
+            } else if (!menu->items[static_cast<size_t>(index)].separator()) {
+                selected = index;
+                noteChange();
             }
-            choose(index);
+        } else if (msg.message == WM_LBUTTONUP || msg.message == WM_NCLBUTTONUP) {
+            int index = itemAt(popup, msg.pt);
+            if (index >= 0 && !menu->items[static_cast<size_t>(index)].separator()) {
+                choose(index);
+            }
         } else if (!isKeyboardMessage(msg.message) && !isMouseButtonMessage(msg.message)) {
             DispatchMessageA(&msg);
         }

@@ -237,3 +237,21 @@ TEST(SystemMenu, AnAppendedItemSendsItsCommandAndEscClosesTheMenuWithoutOne) {
     h.press(VK_ESCAPE);
     h.finish();
 }
+
+TEST(CloseBox, APressReleasedOffTheBoxClosesNothing) {
+    Harness h;
+    Recorder recorder;
+    h.start([&] { return static_cast<int>(runRecorded(dialogOf("Closable", {pushButton(400, "B", 5, 5)}), recorder)); });
+    RECT outer = h.onWindowThread([] {
+        RECT r;
+        GetWindowRect(GetActiveWindow(), &r);
+        return r;
+    });
+    h.display().pushMouseButton({outer.right - 8, outer.top + 10}, true);
+    h.display().pushMouseButton({outer.left + 60, outer.top + 10}, false);
+    h.waitIdle();
+    EXPECT_FALSE(h.finished());
+    EXPECT_TRUE(h.onWindowThread([&] { return recorder.systemCommands; }).empty());
+    h.press(VK_ESCAPE);
+    h.finish();
+}
