@@ -1,6 +1,7 @@
 #include "driver/ChannelEntry.h"
 
 #include "driver/OpenError.h"
+#include "driver/PrintableText.h"
 
 #include <algorithm>
 #include <array>
@@ -92,7 +93,7 @@ public:
     }
 
     [[noreturn]] void fail(int line, const std::string& what) const {
-        throw OpenError(fileName + ":" + std::to_string(line) + ": " + what);
+        throw OpenError(printableText(fileName + ":" + std::to_string(line) + ": " + what));
     }
 
     const ChannelEntry::Field& required(const std::string& key) const {

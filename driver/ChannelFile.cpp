@@ -2,6 +2,7 @@
 
 #include "driver/ChannelEntry.h"
 #include "driver/OpenError.h"
+#include "driver/PrintableText.h"
 
 #include <cerrno>
 #include <cstring>
@@ -21,7 +22,7 @@ std::string_view trimmed(std::string_view text) {
 }
 
 [[noreturn]] void failAt(const std::string& fileName, int line, const std::string& what) {
-    throw OpenError(fileName + ":" + std::to_string(line) + ": " + what);
+    throw OpenError(printableText(fileName + ":" + std::to_string(line) + ": " + what));
 }
 
 } // namespace

@@ -116,6 +116,9 @@ TEST_F(ChannelFileTest, EachErrorGivesOneLineNamingFileLineAndFault) {
          ":3: FREQUENCY = 870000001 is out of range (45000000 to 870000000 Hz)"},
         {"[A]\nDELIVERY_SYSTEM = DVBT\nFREQUENCY = 474 MHz\n",
          ":3: FREQUENCY = 474 MHz is not a whole number"},
+        // Control characters from the file are shown, not sent to the terminal.
+        {"[A]\nDELIVERY_SYSTEM = DVBT\nFREQUENCY = 47\r4000000\n",
+         ":3: FREQUENCY = 47\\x0D4000000 is not a whole number"},
         {entryStart + "SIM_CNR = high\n", ":4: SIM_CNR = high is not a number"},
         {entryStart + "SIM_CNR = 60.5\n", ":4: SIM_CNR = 60.5 is out of range (0 to 60 dB)"},
         {entryStart + "SIM_CNR = nan\n", ":4: SIM_CNR = nan is out of range (0 to 60 dB)"},
