@@ -29,6 +29,10 @@ bool canTakeFocus(HWND window) {
 
 void activateNext(HWND leaving) {
     Window* gone = findWindow(leaving);
+    if (gone == nullptr) {
+        SetActiveWindow(nullptr);
+        return;
+    }
     auto usable = [&](HWND candidate) {
         Window* w = findWindow(candidate);
         if (w == nullptr || candidate == leaving || w->destroying || w->queue != gone->queue) {
@@ -36,13 +40,13 @@ void activateNext(HWND leaving) {
         }
         return (w->style & WS_VISIBLE) != 0 && (w->style & (WS_DISABLED | WS_MINIMIZE)) == 0;
     };
-    if (gone != nullptr && usable(gone->owner)) {
+    if (usable(gone->owner)) {
         SetActiveWindow(gone->owner);
         return;
     }
     auto stack = topLevelWindows();
     for (auto it = stack.rbegin(); it != stack.rend(); ++it) {
-        if (gone != nullptr && usable(*it)) {
+        if (usable(*it)) {
             SetActiveWindow(*it);
             return;
         }
