@@ -16,10 +16,13 @@ DeviceSettings readDeviceSettings(const char* device, const char* seed) {
             throw OpenError("DVBTDLL_DEVICE=sim: names no channel file");
         }
         settings.channelFile = std::string(path);
+    } else if (deviceText.starts_with('/')) {
+        // Any absolute path, so that the links that udev rules make to a frontend serve as well.
+        settings.frontendPath = std::string(deviceText);
     } else if (!deviceText.empty() && deviceText != "sim") {
-        // Linux DVB frontends will be opened here; until then only the simulated card exists.
         throw OpenError("DVBTDLL_DEVICE=" + std::string(deviceText) +
-                        " is not supported yet; use sim or sim:FILE for the simulated card");
+                        " is not known; use sim, sim:FILE or the path of a DVB frontend such as "
+                        "/dev/dvb/adapter0/frontend0");
     }
 
     std::string_view seedText = seed ? seed : "";

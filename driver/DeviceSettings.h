@@ -6,6 +6,9 @@
 
 // What the library's environment asks DVBT_INIT_IO to open.
 struct DeviceSettings {
+    // The Linux DVB frontend to open, such as /dev/dvb/adapter0/frontend0; empty for the
+    // simulated card.
+    std::optional<std::string> frontendPath;
     // Empty for the simulated card's built-in transmitters.
     std::optional<std::string> channelFile;
     // Empty for a fresh seed at every opening.

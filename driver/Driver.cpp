@@ -6,6 +6,8 @@
 #include "driver/OpenError.h"
 #include "driver/SimulatedReceiver.h"
 #include "driver/SteadyClock.h"
+#include "driver/linux/FrontendReceiver.h"
+#include "driver/linux/SystemFrontendCalls.h"
 
 #include <cstdio>
 #include <cstdlib>
@@ -24,6 +26,15 @@ void explain(const char* why) {
     std::fprintf(stderr, "DVBTDLL: %s\n", why);
 }
 
+// A failure names the setting as the user gave it, then says why.
+std::unique_ptr<Receiver> openFrontend(const std::string& path) {
+    try {
+        return std::make_unique<FrontendReceiver>(std::make_shared<SystemFrontendCalls>(), path);
+    } catch (const OpenError& reason) {
+        throw OpenError("DVBTDLL_DEVICE=" + path + ": " + reason.what());
+    }
+}
+
 } // namespace
 
 Driver& Driver::instance() {
@@ -38,6 +49,13 @@ bool Driver::open() {
     try {
         DeviceSettings settings =
             readDeviceSettings(std::getenv("DVBTDLL_DEVICE"), std::getenv("DVBTDLL_SIM_SEED"));
+        if (settings.frontendPath) {
+            // The device is opened before the lock is taken, like the channel file below.
+            std::unique_ptr<Receiver> frontend = openFrontend(*settings.frontendPath);
+            std::lock_guard guard(mutex);
+            receiver = std::move(frontend);
+            return true;
+        }
         // The channel file is read before the lock is taken, so that a slow disk holds up no
         // other call.
         std::vector<Transmitter> transmitters =

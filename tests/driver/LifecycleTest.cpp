@@ -89,12 +89,16 @@ TEST_F(LifecycleTest, EnvironmentSelectsTheReceiver) {
         {"", std::nullopt, 1, ""},
         {"sim", "7", 1, ""},
         {"sim:", std::nullopt, 0, "DVBTDLL: DVBTDLL_DEVICE=sim: names no channel file\n"},
-        {"/dev/dvb/adapter0/frontend0", std::nullopt, 0,
-         "DVBTDLL: DVBTDLL_DEVICE=/dev/dvb/adapter0/frontend0 is not supported yet; use sim or "
-         "sim:FILE for the simulated card\n"},
+        // A path opens a Linux DVB frontend, here through the real system calls.
+        {"/nonexistent/dvb/adapter0/frontend0", std::nullopt, 0,
+         "DVBTDLL: DVBTDLL_DEVICE=/nonexistent/dvb/adapter0/frontend0: no such device\n"},
+        {"/dev/null", std::nullopt, 0, "DVBTDLL: DVBTDLL_DEVICE=/dev/null: not a DVB frontend\n"},
         {"SIM", std::nullopt, 0,
-         "DVBTDLL: DVBTDLL_DEVICE=SIM is not supported yet; use sim or sim:FILE for the "
-         "simulated card\n"},
+         "DVBTDLL: DVBTDLL_DEVICE=SIM is not known; use sim, sim:FILE or the path of a DVB "
+         "frontend such as /dev/dvb/adapter0/frontend0\n"},
+        {"dev/dvb/adapter0/frontend0", std::nullopt, 0,
+         "DVBTDLL: DVBTDLL_DEVICE=dev/dvb/adapter0/frontend0 is not known; use sim, sim:FILE or "
+         "the path of a DVB frontend such as /dev/dvb/adapter0/frontend0\n"},
         {"sim", "-3", 0, "DVBTDLL: DVBTDLL_SIM_SEED=-3 is not a whole number\n"},
         {"sim", "12ab", 0, "DVBTDLL: DVBTDLL_SIM_SEED=12ab is not a whole number\n"},
     };
