@@ -28,15 +28,9 @@ void measureIdleWatch(RealTimePanel& panel, Report& report, std::chrono::seconds
 
     std::this_thread::sleep_for(500ms);
     clearSteps();
-    auto cpuBefore = processCpuTime();
-    auto wallBefore = BenchClock::now();
-    std::this_thread::sleep_for(length);
-    auto cpuAfter = processCpuTime();
-    auto wallAfter = BenchClock::now();
+    double share = cpuShareWhileLeftAlone(length);
     auto polls = stepsSoFar().size();
 
-    double share = 100.0 * std::chrono::duration<double>(cpuAfter - cpuBefore).count() /
-                   std::chrono::duration<double>(wallAfter - wallBefore).count();
     report.limited("CPU of an idle panel, watch polling", share, 0.2, "%", "of one core");
     char line[120];
     std::snprintf(line, sizeof line, "%zu watch polls in %lld s", polls,

@@ -54,16 +54,10 @@ void measureRunWithoutLock(RealTimePanel& panel, Report& report, std::chrono::se
     // The first steps share the processor with the run's start; the steady state is measured.
     std::this_thread::sleep_for(500ms);
     clearSteps();
-    auto cpuBefore = processCpuTime();
-    auto wallBefore = BenchClock::now();
-    std::this_thread::sleep_for(length);
-    auto cpuAfter = processCpuTime();
-    auto wallAfter = BenchClock::now();
+    double share = cpuShareWhileLeftAlone(length);
     auto steps = stepsSoFar();
 
     reportCadence(steps, report);
-    double share = 100.0 * std::chrono::duration<double>(cpuAfter - cpuBefore).count() /
-                   std::chrono::duration<double>(wallAfter - wallBefore).count();
     report.limited("CPU while a run waits for a lock", share, 1.0, "%", "of one core");
 
     auto ended = panel.redrawWhere([&panel] { return panel.enabledHere(control::tuningButton); });
